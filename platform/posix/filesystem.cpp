@@ -62,22 +62,24 @@ int copy_with_read_write(int in, int out) {
     }
 }
 
-// In-kernel copy; falls back to read/write where the file systems refuse it.
-int copy_data(int in, int out) {
-    bool copied_any = false;
-    for (;;) {
-        const ssize_t n = copy_file_range(in, nullptr, out, nullptr, 1 << 30, 0);
-        if (n == 0) return 0;
+// In-kernel copy of the `size` bytes the source had when opened; falls back
+// to read/write where the file systems refuse it.
+int copy_data(int in, int out, off_t size) {
+    off_t copied = 0;
+    while (copied < size) {
+        const ssize_t n = copy_file_range(in, nullptr, out, nullptr, static_cast<std::size_t>(size - copied), 0);
+        if (n == 0) return 0;  // shrank while being copied
         if (n > 0) {
-            copied_any = true;
+            copied += n;
             continue;
         }
         if (errno == EINTR) continue;
         const bool unsupported = errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP ||
                                  errno == EINVAL || errno == EPERM;
-        if (copied_any || !unsupported) return errno;
+        if (copied > 0 || !unsupported) return errno;
         return copy_with_read_write(in, out);
     }
+    return 0;
 }
 
 // Writes the open source into a new temporary file beside `to` and renames it
@@ -87,7 +89,7 @@ int copy_into_place(int in, const struct stat& source, const std::string& to) {
     Fd out(mkostemp(temp.data(), O_CLOEXEC));
     if (out.get() < 0) return errno;
 
-    int error = copy_data(in, out.get());
+    int error = copy_data(in, out.get(), source.st_size);
     if (!error && fchmod(out.get(), source.st_mode & 0777) != 0) error = errno;
     if (!error) {
         const timespec times[2] = {source.st_atim, source.st_mtim};
@@ -173,7 +175,6 @@ int copy_file(const std::string& from, const std::string& to) {
     if (in.get() < 0) return errno;
     if (fstat(in.get(), &source) != 0) return errno;
     if (!S_ISREG(source.st_mode)) return EINVAL;
-    fcntl(in.get(), F_SETFL, fcntl(in.get(), F_GETFL) & ~O_NONBLOCK);
 
     struct stat target{};
     if (lstat(to.c_str(), &target) == 0) {
