@@ -39,7 +39,7 @@ int create_temp_file(const std::string& dir, const std::string& prefix, std::str
 // never opened and fail with EINVAL.
 int copy_file(const std::string& from, const std::string& to);
 
-// The directory holding the running program, ending in "/".
-std::string program_directory();
+// The running program's own full file name.
+std::string program_file();
 
 }  // namespace platform

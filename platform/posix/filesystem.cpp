@@ -185,12 +185,10 @@ int copy_file(const std::string& from, const std::string& to) {
     return copy_into_place(in.get(), source, to);
 }
 
-std::string program_directory() {
+std::string program_file() {
     char buffer[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (n <= 0) return "./";
-    const std::string path(buffer, static_cast<std::size_t>(n));
-    return path.substr(0, path.rfind('/') + 1);
+    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer);
+    return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string("./tarvo");
 }
 
 }  // namespace platform
