@@ -123,6 +123,11 @@ TEST(TextFile, OpenErrorsCarryTheirCodeAndMessage) {
     EXPECT_EQ(io_code_of([&] { TextFile(dir / "no/such/folder", TextFile::Mode::Rewrite); }), 3);
     EXPECT_EQ(io_code_of([&] { TextFile(dir / "folder", TextFile::Mode::Rewrite); }), 5);
     EXPECT_EQ(io_code_of([&] { TextFile(dir / "folder", TextFile::Mode::Read); }), 5);
+    write_file(dir / "read-only", "kept");
+    std::filesystem::permissions(dir / "read-only", std::filesystem::perms::owner_read);
+    EXPECT_EQ(io_code_of([&] { TextFile(dir / "read-only", TextFile::Mode::Append); }), 5);
+    EXPECT_EQ(io_code_of([&] { TextFile(dir / "read-only", TextFile::Mode::Rewrite); }), 5);
+    EXPECT_EQ(read_file(dir / "read-only"), "kept");
 }
 
 TEST(TextFile, FileLockedByAnotherInstanceIsCode32) {

@@ -8,15 +8,15 @@
 
 #include <utility>
 
+#include "platform/posix/fd.h"
+
 namespace platform {
 namespace {
 
 // ENOENT for a missing file, ENOTDIR when the folder that should hold it is missing.
 int missing_file_error(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos || slash == 0) return ENOENT;
     struct stat st{};
-    const std::string parent = path.substr(0, slash);
+    const std::string parent = posix::directory_of(path);
     return stat(parent.c_str(), &st) == 0 && S_ISDIR(st.st_mode) ? ENOENT : ENOTDIR;
 }
 
@@ -45,20 +45,17 @@ int File::open(const std::string& path, Mode mode) {
     }
     const int fd = ::open(path.c_str(), flags, 0666);
     if (fd < 0) return errno == ENOENT ? missing_file_error(path) : errno;
+    posix::Fd owned(fd);
     struct stat st{};
-    if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        const int error = S_ISDIR(st.st_mode) ? EISDIR : errno;
-        ::close(fd);
-        return error;
-    }
+    if (fstat(fd, &st) != 0) return errno;
+    if (S_ISDIR(st.st_mode)) return EISDIR;
     if (mode != Mode::Read) {
-        if (flock(fd, LOCK_EX | LOCK_NB) != 0 || (mode == Mode::Rewrite && ftruncate(fd, 0) != 0)) {
-            const int error = errno;
-            ::close(fd);
-            return error;
-        }
+        // A read-only file is not written, whoever runs the program.
+        if (!(st.st_mode & S_IWUSR)) return EACCES;
+        if (flock(fd, LOCK_EX | LOCK_NB) != 0) return errno;
+        if (mode == Mode::Rewrite && ftruncate(fd, 0) != 0) return errno;
     }
-    fd_ = fd;
+    fd_ = owned.release();
     return 0;
 }
 
@@ -88,18 +85,7 @@ int File::read_at(std::int64_t offset, char* buffer, std::size_t size, std::size
     return 0;
 }
 
-int File::write(const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd_, data, size);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return 0;
-}
+int File::write(const char* data, std::size_t size) { return posix::write_all(fd_, data, size); }
 
 int File::size(std::int64_t& out) {
     struct stat st{};
