@@ -126,7 +126,7 @@ void TForm1::on_click(int button) {
 
 std::string application_title(const std::string& program_file) {
     std::string name = program_file.substr(program_file.rfind('/') + 1);
-    name = name.substr(0, name.find('.'));
+    if (const auto dot = name.find('.'); dot != std::string::npos) name.resize(dot);
     for (std::size_t i = 1; i < name.size(); ++i)
         if (name[i] >= 'A' && name[i] <= 'Z') name[i] = static_cast<char>(name[i] - 'A' + 'a');
     return name;
