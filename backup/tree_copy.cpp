@@ -29,8 +29,8 @@ void copy_sub(const std::string& src, const std::string& dst, int& file_count) {
             continue;
         }
         ++file_count;
-        if (!dst_exists && !(dst_exists = platform::directory_exists(dst + "/"))) {
-            force_directories(dst);
+        if (!dst_exists) {
+            if (!platform::directory_exists(dst + "/")) force_directories(dst);
             dst_exists = platform::directory_exists(dst + "/");
         }
         // A file that cannot be copied is passed over: the run goes on with the rest.

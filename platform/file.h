@@ -33,8 +33,6 @@ public:
     int sync();
     int close();
 
-    bool is_open() const { return fd_ >= 0; }
-
 private:
     int fd_ = -1;
 };
